@@ -10,7 +10,9 @@ using forms::Button;
 using forms::CheckBox;
 using forms::Label;
 
-void GameForm::unhandled(const std::exception&) { ShowMsg(game_, "Chyba"); }
+void GameForm::unhandled(const std::exception&) {
+    ShowMsg(game_, "Chyba");
+}
 
 SplashForm::SplashForm(Game& game)
     : GameForm(game, "frmSplash"), Timer1(addTimer("Timer1", 3000, true)) {
@@ -92,7 +94,9 @@ IntroForm::IntroForm(Game& game)
 }
 
 // On to the tutorial window.
-void IntroForm::Command1_Click() { hide(); }
+void IntroForm::Command1_Click() {
+    hide();
+}
 
 MessageForm::MessageForm(Game& game)
     : GameForm(game, "frmMsg"),

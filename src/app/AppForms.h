@@ -10,34 +10,34 @@ class Game;
 
 // Base of every window of the game: the form and the game it belongs to.
 class GameForm : public forms::Form {
-public:
+  public:
     GameForm(Game& game, std::string name) : forms::Form(std::move(name)), game_(game) {}
 
     // An error no handler caught is shown as "Chyba"; the game goes on.
     void unhandled(const std::exception& error) override;
 
-protected:
+  protected:
     Game& game() const { return game_; }
 
-private:
+  private:
     Game& game_;
 };
 
 class SplashForm : public GameForm {
-public:
+  public:
     explicit SplashForm(Game& game);
     forms::Timer& Timer1;
 
-private:
+  private:
     void Timer1_Timer();
 };
 
 class MainMenuForm : public GameForm {
-public:
+  public:
     explicit MainMenuForm(Game& game);
 
-    forms::Button& Command1;  // "New Game" / "Resume"; its tag holds the menu mode
-    forms::Button& Command8;  // "Tutorial"
+    forms::Button& Command1;   // "New Game" / "Resume"; its tag holds the menu mode
+    forms::Button& Command8;   // "Tutorial"
     forms::CheckBox& Option1;  // "Pauza"
     forms::Button& Command2;
     forms::Button& Command3;
@@ -48,25 +48,25 @@ public:
     // Back to the fresh menu, as the end of the tutorial does.
     void resetToNewGame();
 
-private:
+  private:
     void Form_Load() override;
     void Command1_Click();
     void Command8_Click();
 };
 
 class IntroForm : public GameForm {
-public:
+  public:
     explicit IntroForm(Game& game);
     forms::Label& Label1;
     forms::Label& Label2;
     forms::Button& Command1;
 
-private:
+  private:
     void Command1_Click();
 };
 
 class MessageForm : public GameForm {
-public:
+  public:
     explicit MessageForm(Game& game);
     forms::Label& lblText;
     forms::Button& Command1;

@@ -14,7 +14,9 @@
 
 namespace game {
 
-std::string playerKey(int player) { return "p" + std::to_string(player); }
+std::string playerKey(int player) {
+    return "p" + std::to_string(player);
+}
 
 std::string playerForm(int player, std::string_view suffix) {
     return playerKey(player) + std::string(suffix);
@@ -81,13 +83,16 @@ Game::~Game() {
 const std::vector<std::string>& Game::formNames() {
     static const std::vector<std::string> names = [] {
         std::vector<std::string> all;
-        for (const FormKind& kind : kForms) all.emplace_back(kind.name);
+        for (const FormKind& kind : kForms)
+            all.emplace_back(kind.name);
         return all;
     }();
     return names;
 }
 
-bool Game::isFormName(std::string_view name) { return kindOf(name) != nullptr; }
+bool Game::isFormName(std::string_view name) {
+    return kindOf(name) != nullptr;
+}
 
 forms::Form& Game::construct(std::string_view name) {
     if (auto it = forms_.find(name); it != forms_.end()) return *it->second;
@@ -118,7 +123,9 @@ forms::Form* Game::inspect(std::string_view name) {
     return &construct(name);
 }
 
-void Game::start() { splash().show(); }
+void Game::start() {
+    splash().show();
+}
 
 void Game::exit() {
     if (ended_) return;
@@ -127,24 +134,44 @@ void Game::exit() {
     platform_.exitProgram();
 }
 
-SplashForm& Game::splash() { return get<SplashForm>("frmSplash"); }
-MainMenuForm& Game::mainMenu() { return get<MainMenuForm>("frmMain"); }
-IntroForm& Game::intro() { return get<IntroForm>("frmUvod"); }
-MessageForm& Game::messageWindow() { return get<MessageForm>("frmMsg"); }
-NewGameForm& Game::newGame() { return get<NewGameForm>("frmNewGame"); }
-WinnerForm& Game::winner() { return get<WinnerForm>("frmWiner"); }
-PlayerPanel& Game::panel(int player) { return get<PlayerPanel>(playerKey(player)); }
-UnitScreen& Game::units(int player) { return get<UnitScreen>(playerForm(player, "Units")); }
+SplashForm& Game::splash() {
+    return get<SplashForm>("frmSplash");
+}
+MainMenuForm& Game::mainMenu() {
+    return get<MainMenuForm>("frmMain");
+}
+IntroForm& Game::intro() {
+    return get<IntroForm>("frmUvod");
+}
+MessageForm& Game::messageWindow() {
+    return get<MessageForm>("frmMsg");
+}
+NewGameForm& Game::newGame() {
+    return get<NewGameForm>("frmNewGame");
+}
+WinnerForm& Game::winner() {
+    return get<WinnerForm>("frmWiner");
+}
+PlayerPanel& Game::panel(int player) {
+    return get<PlayerPanel>(playerKey(player));
+}
+UnitScreen& Game::units(int player) {
+    return get<UnitScreen>(playerForm(player, "Units"));
+}
 BuildingScreen& Game::buildings(int player) {
     return get<BuildingScreen>(playerForm(player, "Budovy"));
 }
-MineScreen& Game::mines(int player) { return get<MineScreen>(playerForm(player, "Doly")); }
+MineScreen& Game::mines(int player) {
+    return get<MineScreen>(playerForm(player, "Doly"));
+}
 TerritoryScreen& Game::territory(int player) {
     return get<TerritoryScreen>(playerForm(player, "Uzemi"));
 }
 UpgradeScreen& Game::upgrades(int player) {
     return get<UpgradeScreen>(playerForm(player, "Special"));
 }
-BattleScreen& Game::battle() { return get<BattleScreen>("Form1"); }
+BattleScreen& Game::battle() {
+    return get<BattleScreen>("Form1");
+}
 
 }  // namespace game

@@ -39,7 +39,7 @@ class BattleScreen;
 inline constexpr const char* kAppTitle = "Zarvokan";
 
 class Game {
-public:
+  public:
     Game(forms::Platform& platform, forms::Scheduler& scheduler);
     Game(const Game&) = delete;
     Game& operator=(const Game&) = delete;
@@ -72,13 +72,13 @@ public:
     // While an Inspection lives, touching a window that does not exist yet
     // shows its design-time state instead of creating it.
     class Inspection {
-    public:
+      public:
         explicit Inspection(Game& game) : game_(game) { ++game_.inspecting_; }
         ~Inspection() { --game_.inspecting_; }
         Inspection(const Inspection&) = delete;
         Inspection& operator=(const Inspection&) = delete;
 
-    private:
+      private:
         Game& game_;
     };
 
@@ -102,7 +102,7 @@ public:
     UpgradeScreen& upgrades(int player);
     BattleScreen& battle();
 
-private:
+  private:
     template <class T>
     T& get(std::string_view name) {
         return dynamic_cast<T&>(form(name));

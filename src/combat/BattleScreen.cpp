@@ -61,7 +61,9 @@ BattleScreen::BattleScreen(Game& game)
     Timer2.onTimer = [this] { Timer2_Timer(); };
 }
 
-void BattleScreen::Form_Load() { setUp(); }
+void BattleScreen::Form_Load() {
+    setUp();
+}
 
 // Both armies from the unit screens: a stack per unit type with the count
 // owned and the strength of them all. Until the first turn tick nobody can
@@ -70,8 +72,7 @@ void BattleScreen::setUp() {
     Game& g = game();
     for (int p = 1; p <= 2; ++p) {
         notice_.run(g, "Počáteční síla hráče " + std::to_string(p), [&] {
-            StartStrength[static_cast<std::size_t>(p - 1)] =
-                integer(g.player(p).TotalStrength());
+            StartStrength[static_cast<std::size_t>(p - 1)] = integer(g.player(p).TotalStrength());
         });
     }
     for (int p = 1; p <= 2; ++p) {
@@ -103,8 +104,10 @@ void BattleScreen::Timer3_Timer() {
 void BattleScreen::Timer1_Timer() {
     if (PendingTurn == "p1" || PendingTurn == "p2") {
         const int side = PendingTurn == "p1" ? 1 : 2;
-        for (int slot = 1; slot <= 5; ++slot) stack(3 - side, slot).setDraggable(false);
-        for (int slot = 1; slot <= 5; ++slot) stack(side, slot).setDraggable(true);
+        for (int slot = 1; slot <= 5; ++slot)
+            stack(3 - side, slot).setDraggable(false);
+        for (int slot = 1; slot <= 5; ++slot)
+            stack(side, slot).setDraggable(true);
         lblnatahu.setText(side == 1 ? lblP1.text() : lblP2.text());
         PendingTurn.clear();
         return;

@@ -20,7 +20,7 @@ namespace game {
 bool Attack(Game& game, int player);
 
 class BattleScreen : public GameForm {
-public:
+  public:
     explicit BattleScreen(Game& game);
 
     forms::Label& Label5;
@@ -41,14 +41,14 @@ public:
     forms::Image& stack(int player, int slot) const { return stack((player - 1) * 5 + slot); }
 
     // The battle state.
-    std::string PendingTurn;     // "p1", "p2" or empty
-    std::string BonusMoveUsed;   // empty, or "1" once an Alieni type-5 stack attacked
+    std::string PendingTurn;    // "p1", "p2" or empty
+    std::string BonusMoveUsed;  // empty, or "1" once an Alieni type-5 stack attacked
     std::array<int16, 2> StartStrength{};
 
     static std::string strengthOf(const forms::Image& stack) { return stack.tag(); }
     static std::string countOf(const forms::Image& stack) { return stack.tooltip(); }
 
-private:
+  private:
     friend bool Attack(Game& game, int player);
     void Form_Load() override;
     void setUp();

@@ -14,10 +14,14 @@ namespace {
 // What the purchase of a once-only building unlocks on the unit screen.
 std::vector<int> unlockedUnits(int building) {
     switch (building) {
-        case 1: return {2};
-        case 2: return {3, 4};
-        case 3: return {5};
-        default: return {};
+        case 1:
+            return {2};
+        case 2:
+            return {3, 4};
+        case 3:
+            return {5};
+        default:
+            return {};
     }
 }
 
@@ -90,7 +94,8 @@ void BuildingScreen::buyBuilding(int slot) {
         me.HousingTotal = housing;
         return;
     }
-    for (int unit : unlockedUnits(slot)) g.units(player_).buy(unit).enable();
+    for (int unit : unlockedUnits(slot))
+        g.units(player_).buy(unit).enable();
     buy(slot).disable();
 }
 

@@ -11,7 +11,7 @@
 namespace game {
 
 class BuildingScreen : public GameForm {
-public:
+  public:
     BuildingScreen(Game& game, int player);
     int player() const { return player_; }
 
@@ -33,7 +33,7 @@ public:
     forms::Button& Command6;
     forms::Shape& Shape1;
 
-private:
+  private:
     static std::size_t index(int slot) { return static_cast<std::size_t>(slot - 1); }
     void buyBuilding(int slot);
 

@@ -13,7 +13,7 @@
 namespace game {
 
 class MineScreen : public GameForm {
-public:
+  public:
     MineScreen(Game& game, int player);
 
     forms::Label& Label1;
@@ -27,7 +27,7 @@ public:
     forms::Button& Command2;
     forms::Timer& Timer1;
 
-private:
+  private:
     void Timer1_Timer();
     void Command1_Click();
 
@@ -37,7 +37,7 @@ private:
 };
 
 class TerritoryScreen : public GameForm {
-public:
+  public:
     TerritoryScreen(Game& game, int player);
 
     forms::Label& Label1;
@@ -50,7 +50,7 @@ public:
     forms::Button& Command2;
     forms::Timer& Timer1;
 
-private:
+  private:
     void Timer1_Timer();
     void Command1_Click();
 

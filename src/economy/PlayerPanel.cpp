@@ -129,8 +129,9 @@ void PlayerPanel::Command1_Click() {
     PlayerState& me = g.player(player_);
     const auto money = tryFit16(static_cast<long long>(me.Money) + me.MonthlyIncome);
     if (!money) {
-        ShowMsg(g, "Peníze s výnosem za měsíc by přesáhly rozsah -32768 až 32767, tah nelze "
-                   "ukončit.");
+        ShowMsg(g,
+                "Peníze s výnosem za měsíc by přesáhly rozsah -32768 až 32767, tah nelze "
+                "ukončit.");
         return;
     }
     const std::string year = text(number(lbllet.text()) + 1);

@@ -12,7 +12,7 @@
 namespace game {
 
 class PlayerPanel : public GameForm {
-public:
+  public:
     PlayerPanel(Game& game, int player);
     int player() const { return player_; }
 
@@ -34,12 +34,12 @@ public:
     forms::Label& Label10;
     forms::Label& lblMirDoKola;
     forms::Label& lblNew;
-    forms::Label& Label8;   // "Ekonomika"
+    forms::Label& Label8;  // "Ekonomika"
     forms::Button& Command2;
     forms::Button& Command4;
     forms::Button& Command5;
     forms::Button& Command6;
-    forms::Label& Label3;   // "Bojové"
+    forms::Label& Label3;  // "Bojové"
     forms::Button& Command3;
     forms::Button& Command10;
     forms::Label& Label11;  // "Politika"
@@ -59,7 +59,7 @@ public:
     forms::Shape& Shape6;
     forms::Timer& Timer1;
 
-private:
+  private:
     void Form_Load() override;
     void Timer1_Timer();
     void Command1_Click();

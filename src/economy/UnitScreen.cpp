@@ -89,7 +89,8 @@ void UnitScreen::Timer1_Timer() {
                     [&] { strength_[index(slot)] = integer(vs(slot).text()); });
     notice_.run(g, "Celková bojová síla" + who, [&] {
         int16 total = 0;
-        for (std::size_t j = 0; j < 5; ++j) total = add16(total, mul16(strength_[j], count_[j]));
+        for (std::size_t j = 0; j < 5; ++j)
+            total = add16(total, mul16(strength_[j], count_[j]));
         lblVS.setText(text(total));
     });
     for (int slot = 1; slot <= 5; ++slot)
@@ -97,7 +98,8 @@ void UnitScreen::Timer1_Timer() {
                     [&] { count_[index(slot)] = integer(p(slot).text()); });
     notice_.run(g, "Celkem jednotek" + who, [&] {
         int16 total = 0;
-        for (int16 n : count_) total = add16(total, n);
+        for (int16 n : count_)
+            total = add16(total, n);
         lblcj.setText(text(total));
     });
     if (auto total = tryInteger(lblcj.text())) totalAtEnd_ = *total;

@@ -13,7 +13,7 @@
 namespace game {
 
 class UnitScreen : public GameForm {
-public:
+  public:
     UnitScreen(Game& game, int player);
     int player() const { return player_; }
 
@@ -42,7 +42,7 @@ public:
     forms::Shape& Shape1;
     forms::Timer& Timer1;
 
-private:
+  private:
     static std::size_t index(int slot) { return static_cast<std::size_t>(slot - 1); }
     void buyUnits(int slot);
     void Timer1_Timer();

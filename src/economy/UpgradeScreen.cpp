@@ -35,7 +35,8 @@ UpgradeScreen::UpgradeScreen(Game& game, int player)
 // into existence.
 void UpgradeScreen::Form_Load() {
     UnitScreen& units = game().units(player_);
-    for (int slot = 1; slot <= 5; ++slot) upgrade(slot).setText(units.nt(slot).text());
+    for (int slot = 1; slot <= 5; ++slot)
+        upgrade(slot).setText(units.nt(slot).text());
 }
 
 void UpgradeScreen::Timer1_Timer() {
@@ -58,7 +59,8 @@ void UpgradeScreen::upgradeUnit(int slot) {
     const auto wage = slot == 1 ? tryFit16(2LL * me.WagePerUnit) : me.WagePerUnit;
     const auto doubled = tryInteger(2 * *strength);
     if (!money || !wage || !doubled)
-        return ShowMsg(g, "Toto křížení nelze provést: hodnota by přesáhla rozsah -32768 až 32767.");
+        return ShowMsg(g,
+                       "Toto křížení nelze provést: hodnota by přesáhla rozsah -32768 až 32767.");
     me.Money = *money;
     units.vs(slot).setText(text(2 * *strength));
     upgrade(slot).disable();

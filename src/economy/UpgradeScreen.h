@@ -10,7 +10,7 @@
 namespace game {
 
 class UpgradeScreen : public GameForm {
-public:
+  public:
     UpgradeScreen(Game& game, int player);
 
     forms::Frame& Frame1;
@@ -21,7 +21,7 @@ public:
     forms::Button& upgrade(int slot) const { return *upgrade_.at(index(slot)); }
     forms::Label& c(int slot) const { return *c_.at(index(slot)); }
 
-private:
+  private:
     static std::size_t index(int slot) { return static_cast<std::size_t>(slot - 1); }
     void Form_Load() override;
     void Timer1_Timer();

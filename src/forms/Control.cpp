@@ -7,16 +7,26 @@ namespace forms {
 
 const char* kindName(Kind kind) {
     switch (kind) {
-        case Kind::Label: return "label";
-        case Kind::Button: return "button";
-        case Kind::TextBox: return "text box";
-        case Kind::ListBox: return "list box";
-        case Kind::CheckBox: return "check box";
-        case Kind::Image: return "image";
-        case Kind::Shape: return "shape";
-        case Kind::Line: return "line";
-        case Kind::Frame: return "frame";
-        case Kind::Timer: return "timer";
+        case Kind::Label:
+            return "label";
+        case Kind::Button:
+            return "button";
+        case Kind::TextBox:
+            return "text box";
+        case Kind::ListBox:
+            return "list box";
+        case Kind::CheckBox:
+            return "check box";
+        case Kind::Image:
+            return "image";
+        case Kind::Shape:
+            return "shape";
+        case Kind::Line:
+            return "line";
+        case Kind::Frame:
+            return "frame";
+        case Kind::Timer:
+            return "timer";
     }
     return "control";
 }
@@ -24,7 +34,9 @@ const char* kindName(Kind kind) {
 Control::Control(Form& form, Kind kind, std::string name)
     : form_(form), kind_(kind), name_(std::move(name)) {}
 
-void Control::changed(Prop prop) { form_.notify(*this, prop); }
+void Control::changed(Prop prop) {
+    form_.notify(*this, prop);
+}
 
 void Control::setText(std::string text) {
     if (text == text_) return;
@@ -66,9 +78,13 @@ void Control::guarded(const std::function<void()>& handler) {
     }
 }
 
-void Control::click() { guarded(onClick); }
+void Control::click() {
+    guarded(onClick);
+}
 
-void Control::mouseMove() { guarded(onMouseMove); }
+void Control::mouseMove() {
+    guarded(onMouseMove);
+}
 
 void TextBox::type(std::string text) {
     const bool differs = text != this->text();

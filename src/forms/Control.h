@@ -26,7 +26,7 @@ const char* kindName(Kind kind);
 enum class Prop { Visible, Enabled, Text, Tooltip, Picture, Items, Selected, Checked, Draggable };
 
 class Control {
-public:
+  public:
     Control(Form& form, Kind kind, std::string name);
     Control(const Control&) = delete;
     Control& operator=(const Control&) = delete;
@@ -75,10 +75,10 @@ public:
     // Runs a handler of this control; an error it lets out goes to the form.
     void guarded(const std::function<void()>& handler);
 
-protected:
+  protected:
     void changed(Prop prop);
 
-private:
+  private:
     Form& form_;
     Kind kind_;
     std::string name_;
@@ -91,17 +91,17 @@ private:
 };
 
 class Label : public Control {
-public:
+  public:
     Label(Form& form, std::string name) : Control(form, Kind::Label, std::move(name)) {}
 };
 
 class Button : public Control {
-public:
+  public:
     Button(Form& form, std::string name) : Control(form, Kind::Button, std::move(name)) {}
 };
 
 class TextBox : public Control {
-public:
+  public:
     TextBox(Form& form, std::string name) : Control(form, Kind::TextBox, std::move(name)) {}
     // A person replaces the whole text.
     void type(std::string text);
@@ -109,19 +109,19 @@ public:
 };
 
 class CheckBox : public Control {
-public:
+  public:
     CheckBox(Form& form, std::string name) : Control(form, Kind::CheckBox, std::move(name)) {}
     bool checked() const { return checked_; }
     void setChecked(bool checked);
     // A person clicks the box: it toggles, then its click handler runs.
     void toggle();
 
-private:
+  private:
     bool checked_ = false;
 };
 
 class ListBox : public Control {
-public:
+  public:
     ListBox(Form& form, std::string name) : Control(form, Kind::ListBox, std::move(name)) {}
     const std::vector<std::string>& items() const { return items_; }
     void addItem(std::string item);
@@ -132,13 +132,13 @@ public:
     // runs. Returns false when there is no such item.
     bool choose(int index);
 
-private:
+  private:
     std::vector<std::string> items_;
     int selected_ = -1;
 };
 
 class Image : public Control {
-public:
+  public:
     Image(Form& form, std::string name) : Control(form, Kind::Image, std::move(name)) {}
 
     const PicturePtr& picture() const { return picture_; }
@@ -156,31 +156,31 @@ public:
     void dragOver(Control& source);
     void dragDrop(Control& source);
 
-private:
+  private:
     PicturePtr picture_;
     PicturePtr dragIcon_;
     bool draggable_ = false;
 };
 
 class Shape : public Control {
-public:
+  public:
     Shape(Form& form, std::string name) : Control(form, Kind::Shape, std::move(name)) {}
 };
 
 class Line : public Control {
-public:
+  public:
     Line(Form& form, std::string name) : Control(form, Kind::Line, std::move(name)) {}
 };
 
 class Frame : public Control {
-public:
+  public:
     Frame(Form& form, std::string name) : Control(form, Kind::Frame, std::move(name)) {}
 };
 
 // A timer fires its handler every `interval` milliseconds of the scheduler's
 // clock while it is enabled and its form exists.
 class Timer : public Control {
-public:
+  public:
     Timer(Form& form, std::string name, int interval, bool enabled);
     ~Timer() override;
 
@@ -190,7 +190,7 @@ public:
 
     std::function<void()> onTimer;
 
-private:
+  private:
     friend class Scheduler;
     void restart();
 

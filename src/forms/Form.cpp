@@ -38,7 +38,9 @@ void Form::show() {
     }
 }
 
-void Form::hide() { setVisible(false); }
+void Form::hide() {
+    setVisible(false);
+}
 
 void Form::setVisible(bool visible) {
     if (visible == visible_) return;

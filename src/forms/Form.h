@@ -19,7 +19,7 @@ class Scheduler;
 
 // The screen's side of a form (the Qt front end). Told of every change.
 class FormObserver {
-public:
+  public:
     virtual ~FormObserver() = default;
     virtual void controlChanged(Control& control, Prop prop) = 0;
     virtual void formVisibilityChanged(Form& form) = 0;
@@ -29,12 +29,12 @@ public:
 
 // A lookup of a control by a name the form does not have, or of the wrong kind.
 class NoSuchControl : public std::logic_error {
-public:
+  public:
     using std::logic_error::logic_error;
 };
 
 class Form {
-public:
+  public:
     explicit Form(std::string name);
     Form(const Form&) = delete;
     Form& operator=(const Form&) = delete;
@@ -81,7 +81,7 @@ public:
     void setObserver(FormObserver* observer) { observer_ = observer; }
     void notify(Control& control, Prop prop);
 
-protected:
+  protected:
     virtual void Form_Load() {}
 
     // Adds a control; `text` is its design-time caption or text.
@@ -95,7 +95,7 @@ protected:
     }
     Timer& addTimer(std::string name, int interval, bool enabled);
 
-private:
+  private:
     template <class T>
     T& typed(std::string_view name, Kind kind) const {
         Control& c = control(name);

@@ -25,7 +25,9 @@ void put32(std::vector<std::uint8_t>& d, std::uint32_t v) {
     put16(d, v >> 16);
 }
 
-std::size_t rowBytes(std::size_t width, std::size_t bits) { return ((width * bits + 31) / 32) * 4; }
+std::size_t rowBytes(std::size_t width, std::size_t bits) {
+    return ((width * bits + 31) / 32) * 4;
+}
 
 // One DIB entry of an icon: header, palette, colour bits, AND mask.
 std::optional<IconImage> decodeDib(const std::vector<std::uint8_t>& d, std::size_t at,
@@ -163,9 +165,11 @@ std::vector<std::uint8_t> encodeIcon(const std::vector<IconImage>& images) {
         put16(body, 32);
         put32(body, 0);
         put32(body, static_cast<std::uint32_t>(w * h * 4 + maskRow * h));
-        for (int i = 0; i < 4; ++i) put32(body, 0);
+        for (int i = 0; i < 4; ++i)
+            put32(body, 0);
         for (std::size_t y = h; y-- > 0;)
-            for (std::size_t x = 0; x < w; ++x) put32(body, image.argb[y * w + x]);
+            for (std::size_t x = 0; x < w; ++x)
+                put32(body, image.argb[y * w + x]);
         for (std::size_t y = h; y-- > 0;) {
             std::vector<std::uint8_t> row(maskRow, 0);
             for (std::size_t x = 0; x < w; ++x)
@@ -186,7 +190,8 @@ std::vector<std::uint8_t> encodeIcon(const std::vector<IconImage>& images) {
         put32(out, offset);
         offset += static_cast<std::uint32_t>(bodies[i].size());
     }
-    for (const auto& body : bodies) out.insert(out.end(), body.begin(), body.end());
+    for (const auto& body : bodies)
+        out.insert(out.end(), body.begin(), body.end());
     return out;
 }
 

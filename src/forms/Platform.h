@@ -15,7 +15,7 @@ namespace forms {
 class Form;
 
 class Platform {
-public:
+  public:
     virtual ~Platform() = default;
 
     // The system beep.

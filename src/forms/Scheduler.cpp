@@ -7,7 +7,8 @@
 namespace forms {
 
 Scheduler::~Scheduler() {
-    for (Timer* timer : timers_) timer->scheduler_ = nullptr;
+    for (Timer* timer : timers_)
+        timer->scheduler_ = nullptr;
 }
 
 void Scheduler::attach(Timer& timer) {

@@ -22,7 +22,7 @@ namespace forms {
 class Timer;
 
 class Scheduler {
-public:
+  public:
     Scheduler() = default;
     Scheduler(const Scheduler&) = delete;
     Scheduler& operator=(const Scheduler&) = delete;
@@ -47,7 +47,7 @@ public:
     void halt() { halted_ = true; }
     bool halted() const { return halted_; }
 
-private:
+  private:
     friend class Timer;
     friend class Form;
     void attach(Timer& timer);

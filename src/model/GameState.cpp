@@ -10,46 +10,96 @@
 
 namespace game {
 
-PlayerPanel& PlayerState::panel() const { return game_->panel(player_); }
-UnitScreen& PlayerState::units() const { return game_->units(player_); }
-BuildingScreen& PlayerState::buildings() const { return game_->buildings(player_); }
+PlayerPanel& PlayerState::panel() const {
+    return game_->panel(player_);
+}
+UnitScreen& PlayerState::units() const {
+    return game_->units(player_);
+}
+BuildingScreen& PlayerState::buildings() const {
+    return game_->buildings(player_);
+}
 
-std::string PlayerState::YearsElapsed() const { return panel().lbllet.text(); }
-void PlayerState::setYearsElapsed(std::string years) { panel().lbllet.setText(std::move(years)); }
-std::string PlayerState::PeaceUntil() const { return panel().lblMirDoKola.text(); }
-bool PlayerState::AtPeace() const { return panel().lblMirDoKola.visible(); }
-bool PlayerState::AttackEnabled() const { return panel().Command3.enabled(); }
-bool PlayerState::SpyEnabled() const { return panel().cmdspionaz.enabled(); }
-bool PlayerState::NewMessage() const { return panel().lblNew.visible(); }
-void PlayerState::setNewMessage(bool on) { panel().lblNew.setVisible(on); }
+std::string PlayerState::YearsElapsed() const {
+    return panel().lbllet.text();
+}
+void PlayerState::setYearsElapsed(std::string years) {
+    panel().lbllet.setText(std::move(years));
+}
+std::string PlayerState::PeaceUntil() const {
+    return panel().lblMirDoKola.text();
+}
+bool PlayerState::AtPeace() const {
+    return panel().lblMirDoKola.visible();
+}
+bool PlayerState::AttackEnabled() const {
+    return panel().Command3.enabled();
+}
+bool PlayerState::SpyEnabled() const {
+    return panel().cmdspionaz.enabled();
+}
+bool PlayerState::NewMessage() const {
+    return panel().lblNew.visible();
+}
+void PlayerState::setNewMessage(bool on) {
+    panel().lblNew.setVisible(on);
+}
 
-std::string PlayerState::UnitName(int slot) const { return units().nt(slot).text(); }
-std::string PlayerState::UnitStrength(int slot) const { return units().vs(slot).text(); }
-std::string PlayerState::UnitPrice(int slot) const { return units().c(slot).text(); }
-std::string PlayerState::UnitsOwned(int slot) const { return units().p(slot).text(); }
+std::string PlayerState::UnitName(int slot) const {
+    return units().nt(slot).text();
+}
+std::string PlayerState::UnitStrength(int slot) const {
+    return units().vs(slot).text();
+}
+std::string PlayerState::UnitPrice(int slot) const {
+    return units().c(slot).text();
+}
+std::string PlayerState::UnitsOwned(int slot) const {
+    return units().p(slot).text();
+}
 void PlayerState::setUnitsOwned(int slot, std::string count) {
     units().p(slot).setText(std::move(count));
 }
-forms::PicturePtr PlayerState::UnitIcon(int slot) const { return units().pct(slot).picture(); }
-bool PlayerState::UnitBuyEnabled(int slot) const { return units().buy(slot).enabled(); }
-std::string PlayerState::TotalStrength() const { return units().lblVS.text(); }
-std::string PlayerState::TotalUnits() const { return units().lblcj.text(); }
+forms::PicturePtr PlayerState::UnitIcon(int slot) const {
+    return units().pct(slot).picture();
+}
+bool PlayerState::UnitBuyEnabled(int slot) const {
+    return units().buy(slot).enabled();
+}
+std::string PlayerState::TotalStrength() const {
+    return units().lblVS.text();
+}
+std::string PlayerState::TotalUnits() const {
+    return units().lblcj.text();
+}
 
-std::string PlayerState::BuildingName(int slot) const { return buildings().nt(slot).text(); }
+std::string PlayerState::BuildingName(int slot) const {
+    return buildings().nt(slot).text();
+}
 std::string PlayerState::BuildingDescription(int slot) const {
     return buildings().cd(slot).text();
 }
-std::string PlayerState::BuildingPrice(int slot) const { return buildings().c(slot).text(); }
-std::string PlayerState::BuildingTerritory(int slot) const { return buildings().u(slot).text(); }
-std::string PlayerState::BuildingsOwned(int slot) const { return buildings().p(slot).text(); }
-bool PlayerState::BuildingBuyEnabled(int slot) const { return buildings().buy(slot).enabled(); }
+std::string PlayerState::BuildingPrice(int slot) const {
+    return buildings().c(slot).text();
+}
+std::string PlayerState::BuildingTerritory(int slot) const {
+    return buildings().u(slot).text();
+}
+std::string PlayerState::BuildingsOwned(int slot) const {
+    return buildings().p(slot).text();
+}
+bool PlayerState::BuildingBuyEnabled(int slot) const {
+    return buildings().buy(slot).enabled();
+}
 
 namespace {
 
 using Reader = std::function<std::string(const PlayerState&)>;
 using SlotReader = std::function<std::string(const PlayerState&, int)>;
 
-std::string flag(bool on) { return on ? "true" : "false"; }
+std::string flag(bool on) {
+    return on ? "true" : "false";
+}
 
 const std::map<std::string, Reader, std::less<>>& plainFields() {
     static const std::map<std::string, Reader, std::less<>> fields = {

@@ -24,10 +24,10 @@ class UnitScreen;
 class BuildingScreen;
 
 class PlayerState {
-public:
+  public:
     PlayerState(Game& game, int player) : game_(&game), player_(player) {}
 
-    int player() const { return player_; }          // 1 or 2
+    int player() const { return player_; }  // 1 or 2
     std::string key() const { return "p" + std::to_string(player_); }
     int other() const { return 3 - player_; }
 
@@ -83,7 +83,7 @@ public:
     std::optional<std::string> field(std::string_view name) const;
     static bool isField(std::string_view name);
 
-private:
+  private:
     PlayerPanel& panel() const;
     UnitScreen& units() const;
     BuildingScreen& buildings() const;

@@ -21,7 +21,9 @@ void ShowMsg(Game& game, std::string_view text) {
     MakeTopmost(game, window.name());
 }
 
-void MsgBox(Game& game, std::string_view text) { MsgBox(game, text, kAppTitle); }
+void MsgBox(Game& game, std::string_view text) {
+    MsgBox(game, text, kAppTitle);
+}
 
 void MsgBox(Game& game, std::string_view text, std::string_view title) {
     game.platform().messageBox(std::string(text), std::string(title));

@@ -33,7 +33,8 @@ NewGameForm::NewGameForm(Game& game)
 void NewGameForm::Form_Load() {
     const auto& races = RaceCatalog::entries();
     for (ListBox* list : {&List1, &List2})
-        for (std::size_t i = 0; i < 4; ++i) list->addItem(races[i].displayName);
+        for (std::size_t i = 0; i < 4; ++i)
+            list->addItem(races[i].displayName);
     if (game().platform().commandLine() == kExtraSwitch) {
         List1.addItem(races[4].displayName);
         List2.addItem(races[4].displayName);

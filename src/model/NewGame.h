@@ -7,7 +7,7 @@
 namespace game {
 
 class NewGameForm : public GameForm {
-public:
+  public:
     explicit NewGameForm(Game& game);
 
     forms::Label& Label1;
@@ -23,14 +23,14 @@ public:
     // The command-line switch that offers the hidden race.
     static constexpr const char* kExtraSwitch = "-zubri73";
 
-private:
+  private:
     void Form_Load() override;
     void chooseRace(forms::ListBox& list, int player);
     void Command1_Click();
 };
 
 class WinnerForm : public GameForm {
-public:
+  public:
     explicit WinnerForm(Game& game);
 
     forms::Label& lblWinner;

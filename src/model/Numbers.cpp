@@ -1,8 +1,8 @@
 #include "model/Numbers.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
-#include <algorithm>
 #include <limits>
 #include <system_error>
 
@@ -10,8 +10,12 @@ namespace game {
 
 namespace {
 
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 [[noreturn]] void overflow(const std::string& what) {
     throw NumberError(NumberError::Kind::Overflow, what + " is outside -32768..32767");
@@ -26,7 +30,8 @@ bool isHuge(std::string_view body) {
         std::string_view power = body.substr(e + 1);
         const bool minus = power.front() == '-';
         if (power.front() == '-' || power.front() == '+') power.remove_prefix(1);
-        for (char c : power) exponent = std::min(exponent * 10 + (c - '0'), 1000000LL);
+        for (char c : power)
+            exponent = std::min(exponent * 10 + (c - '0'), 1000000LL);
         if (minus) exponent = -exponent;
     }
     const std::string_view mantissa = body.substr(0, e);
@@ -42,8 +47,10 @@ bool isHuge(std::string_view body) {
 
 std::optional<double> parseNumber(std::string_view s) {
     std::size_t b = 0, e = s.size();
-    while (b < e && isBlank(s[b])) ++b;
-    while (e > b && isBlank(s[e - 1])) --e;
+    while (b < e && isBlank(s[b]))
+        ++b;
+    while (e > b && isBlank(s[e - 1]))
+        --e;
     s = s.substr(b, e - b);
     // Check the shape first: from_chars alone would take "inf", "nan" or hex.
     std::size_t i = 0;
@@ -51,17 +58,20 @@ std::optional<double> parseNumber(std::string_view s) {
     if (i < s.size() && (s[i] == '+' || s[i] == '-')) negative = s[i++] == '-';
     const std::size_t mantissa = i;
     std::size_t digits = 0;
-    while (i < s.size() && isDigit(s[i])) ++i, ++digits;
+    while (i < s.size() && isDigit(s[i]))
+        ++i, ++digits;
     if (i < s.size() && s[i] == '.') {
         ++i;
-        while (i < s.size() && isDigit(s[i])) ++i, ++digits;
+        while (i < s.size() && isDigit(s[i]))
+            ++i, ++digits;
     }
     if (digits == 0) return std::nullopt;
     if (i < s.size() && (s[i] == 'e' || s[i] == 'E')) {
         ++i;
         if (i < s.size() && (s[i] == '+' || s[i] == '-')) ++i;
         std::size_t expDigits = 0;
-        while (i < s.size() && isDigit(s[i])) ++i, ++expDigits;
+        while (i < s.size() && isDigit(s[i]))
+            ++i, ++expDigits;
         if (expDigits == 0) return std::nullopt;
     }
     if (i != s.size()) return std::nullopt;
@@ -109,7 +119,9 @@ int16 integer(double value) {
     overflow(text(value));
 }
 
-int16 integer(std::string_view s) { return integer(number(s)); }
+int16 integer(std::string_view s) {
+    return integer(number(s));
+}
 
 std::string text(double value) {
     if (value == 0) return "0";  // also for -0
@@ -122,7 +134,9 @@ std::string text(double value) {
     return std::string(buffer, result.ptr);
 }
 
-std::string text(long long value) { return std::to_string(value); }
+std::string text(long long value) {
+    return std::to_string(value);
+}
 
 std::optional<int16> tryFit16(long long value) {
     if (value < std::numeric_limits<int16>::min() || value > std::numeric_limits<int16>::max())
@@ -135,8 +149,14 @@ int16 fit16(long long value) {
     overflow(std::to_string(value));
 }
 
-int16 add16(long long a, long long b) { return fit16(a + b); }
-int16 sub16(long long a, long long b) { return fit16(a - b); }
-int16 mul16(long long a, long long b) { return fit16(a * b); }
+int16 add16(long long a, long long b) {
+    return fit16(a + b);
+}
+int16 sub16(long long a, long long b) {
+    return fit16(a - b);
+}
+int16 mul16(long long a, long long b) {
+    return fit16(a * b);
+}
 
 }  // namespace game

@@ -26,12 +26,12 @@ namespace game {
 using int16 = std::int16_t;
 
 class NumberError : public std::runtime_error {
-public:
+  public:
     enum class Kind { Conversion, Overflow };
     NumberError(Kind kind, const std::string& what) : std::runtime_error(what), kind_(kind) {}
     Kind kind() const { return kind_; }
 
-private:
+  private:
     Kind kind_;
 };
 
@@ -52,8 +52,12 @@ int16 integer(std::string_view text);
 // The text of a number.
 std::string text(double value);
 std::string text(long long value);
-inline std::string text(int value) { return text(static_cast<long long>(value)); }
-inline std::string text(int16 value) { return text(static_cast<long long>(value)); }
+inline std::string text(int value) {
+    return text(static_cast<long long>(value));
+}
+inline std::string text(int16 value) {
+    return text(static_cast<long long>(value));
+}
 
 // Checked 16-bit arithmetic: throws NumberError (Overflow) outside 16 bits.
 int16 add16(long long a, long long b);

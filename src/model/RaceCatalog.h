@@ -21,7 +21,7 @@ struct BuildingEntry {
     std::string description;         // as player 1 reads it
     std::string descriptionPlayer2;  // as player 2 reads it (differs only for two Alieni texts)
     int price;
-    int territory;                   // m²
+    int territory;  // m²
 };
 
 struct RaceParameters {
@@ -54,7 +54,7 @@ struct RaceEntry {
 };
 
 class RaceCatalog {
-public:
+  public:
     // In list order: Animalite, Alieni, Spaceni, Insecti, EXTRA.
     static const std::array<RaceEntry, 5>& entries();
     // The entry of a race key, matched exactly; nullptr for no race.

@@ -16,7 +16,7 @@ namespace game {
 class Game;
 
 class RangeNotice {
-public:
+  public:
     // Runs one step of a refresh. `what` names the value for the players
     // ("Výnos za měsíc hráče 1"). Returns whether the step succeeded.
     template <class Step>
@@ -31,7 +31,7 @@ public:
         return true;
     }
 
-private:
+  private:
     void failed(Game& game, std::string_view what, const NumberError& error);
     void recovered(std::string_view what);
 

@@ -23,7 +23,7 @@ struct BoxRecord {
 };
 
 class RecordingPlatform : public forms::Platform {
-public:
+  public:
     RecordingPlatform(forms::Scheduler& scheduler, std::filesystem::path programDir,
                       std::string commandLine);
 
@@ -53,7 +53,7 @@ public:
     const std::optional<std::string>& lastLaunch() const { return lastLaunch_; }
     bool exited() const { return exited_; }
 
-private:
+  private:
     forms::Scheduler& scheduler_;
     std::filesystem::path programDir_;
     std::string commandLine_;

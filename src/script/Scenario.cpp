@@ -32,21 +32,32 @@ struct Syntax {
 
 const std::map<std::string, Syntax, std::less<>>& syntax() {
     static const std::map<std::string, Syntax, std::less<>> table = {
-        {"start", {0, Value::Optional}},       {"wait", {0, Value::Required}},
-        {"click", {1, Value::None}},           {"type", {1, Value::Required}},
-        {"select", {1, Value::Required}},      {"drag", {2, Value::None}},
-        {"hover", {1, Value::None}},           {"answer", {0, Value::Optional}},
-        {"dwell", {0, Value::Required}},       {"expect", {2, Value::Required}},
-        {"expect-near", {2, Value::Required}}, {"expect-state", {1, Value::Required}},
-        {"expect-box", {0, Value::Required}},  {"expect-box-title", {0, Value::Required}},
-        {"expect-no-box", {0, Value::None}},   {"expect-beeps", {0, Value::Required}},
-        {"expect-launch", {0, Value::Required}}, {"expect-exit", {0, Value::None}},
+        {"start", {0, Value::Optional}},
+        {"wait", {0, Value::Required}},
+        {"click", {1, Value::None}},
+        {"type", {1, Value::Required}},
+        {"select", {1, Value::Required}},
+        {"drag", {2, Value::None}},
+        {"hover", {1, Value::None}},
+        {"answer", {0, Value::Optional}},
+        {"dwell", {0, Value::Required}},
+        {"expect", {2, Value::Required}},
+        {"expect-near", {2, Value::Required}},
+        {"expect-state", {1, Value::Required}},
+        {"expect-box", {0, Value::Required}},
+        {"expect-box-title", {0, Value::Required}},
+        {"expect-no-box", {0, Value::None}},
+        {"expect-beeps", {0, Value::Required}},
+        {"expect-launch", {0, Value::Required}},
+        {"expect-exit", {0, Value::None}},
         {"shot", {0, Value::Required}},
     };
     return table;
 }
 
-bool isExpectation(const std::string& verb) { return verb.rfind("expect", 0) == 0; }
+bool isExpectation(const std::string& verb) {
+    return verb.rfind("expect", 0) == 0;
+}
 
 // A VALUE written in double quotes, C-style.
 std::optional<std::string> unquote(std::string_view s) {
@@ -58,9 +69,12 @@ std::optional<std::string> unquote(std::string_view s) {
         if (c == '\\') {
             if (i + 2 >= s.size()) return std::nullopt;
             c = s[++i];
-            if (c == 'n') c = '\n';
-            else if (c == 't') c = '\t';
-            else if (c != '"' && c != '\\') return std::nullopt;
+            if (c == 'n')
+                c = '\n';
+            else if (c == 't')
+                c = '\t';
+            else if (c != '"' && c != '\\')
+                return std::nullopt;
         }
         out += c;
     }
@@ -100,7 +114,7 @@ bool hasProperty(Kind kind, const std::string& property) {
 // Checks names against a game that is never started: inspecting its windows
 // constructs them at their design-time state and nothing else.
 class NameChecker {
-public:
+  public:
     NameChecker() : platform_(scheduler_, {}, {}), game_(platform_, scheduler_) {}
 
     std::optional<std::string> target(const std::string& word, bool needControl,
@@ -133,7 +147,7 @@ public:
         return std::nullopt;
     }
 
-private:
+  private:
     forms::Scheduler scheduler_;
     RecordingPlatform platform_;
     game::Game game_;
@@ -201,7 +215,8 @@ ParsedScenario parseScenario(const std::string& source) {
         for (int w = 0; w < s.words; ++w) {
             if (at == std::string::npos) return fail(c.verb + " needs more arguments");
             const std::size_t next = line.find(' ', at + 1);
-            c.words.push_back(line.substr(at + 1, next == std::string::npos ? next : next - at - 1));
+            c.words.push_back(
+                line.substr(at + 1, next == std::string::npos ? next : next - at - 1));
             if (c.words.back().empty()) return fail("empty argument of " + c.verb);
             at = next;
         }
@@ -240,9 +255,13 @@ void Driver::click(Control& control) {
         control.click();
 }
 
-void Driver::type(forms::TextBox& box, const std::string& text) { box.type(text); }
+void Driver::type(forms::TextBox& box, const std::string& text) {
+    box.type(text);
+}
 
-void Driver::select(forms::ListBox& list, int index) { list.choose(index); }
+void Driver::select(forms::ListBox& list, int index) {
+    list.choose(index);
+}
 
 void Driver::drag(forms::Image& source, Control& target) {
     // A drag passes over its target before it is released there.
@@ -253,17 +272,22 @@ void Driver::drag(forms::Image& source, Control& target) {
     }
 }
 
-void Driver::hover(Control& control) { control.mouseMove(); }
+void Driver::hover(Control& control) {
+    control.mouseMove();
+}
 
 // -------------------------------------------------------------- execution --
 
 namespace {
 
-std::string flag(bool on) { return on ? "true" : "false"; }
+std::string flag(bool on) {
+    return on ? "true" : "false";
+}
 
 std::string join(const std::vector<std::string>& items) {
     std::string out;
-    for (std::size_t i = 0; i < items.size(); ++i) out += (i ? "|" : "") + items[i];
+    for (std::size_t i = 0; i < items.size(); ++i)
+        out += (i ? "|" : "") + items[i];
     return out;
 }
 
@@ -311,7 +335,7 @@ bool near(double a, double b) {
 }
 
 class FileRun {
-public:
+  public:
     FileRun(std::string file, const RunOptions& options, Driver& driver, RunTotals& totals)
         : file_(std::move(file)), options_(options), driver_(driver), totals_(totals) {}
 
@@ -333,7 +357,7 @@ public:
         return true;
     }
 
-private:
+  private:
     std::ostream& out() { return *options_.out; }
 
     void report(const std::string& message) {
@@ -425,8 +449,7 @@ private:
             game::Game::Inspection inspection(*game_);
             const auto dot = c.words[0].find('.');
             const int player = c.words[0][1] - '0';
-            const std::string got =
-                *game_->player(player).field(c.words[0].substr(dot + 1));
+            const std::string got = *game_->player(player).field(c.words[0].substr(dot + 1));
             expectation(got == *c.value, quoted(*c.value), quoted(got));
         } else if (v == "expect-box") {
             const auto& boxes = platform_->boxes();
@@ -446,9 +469,9 @@ private:
         } else if (v == "expect-no-box") {
             const auto& boxes = platform_->boxes();
             expectation(checkedBoxes_ >= boxes.size(), "no unchecked message box",
-                        checkedBoxes_ < boxes.size() ? "message box " +
-                                                           quoted(boxes[checkedBoxes_].text)
-                                                     : "");
+                        checkedBoxes_ < boxes.size()
+                            ? "message box " + quoted(boxes[checkedBoxes_].text)
+                            : "");
         } else if (v == "expect-beeps") {
             const std::string got = std::to_string(platform_->beeps());
             expectation(got == *c.value, *c.value + " beeps", got);
@@ -486,8 +509,8 @@ void runScenarioFile(const std::filesystem::path& file, const RunOptions& option
     source << in.rdbuf();
     const ParsedScenario parsed = parseScenario(source.str());
     if (parsed.error) {
-        *options.out << file.string() << ":" << parsed.error->line << ": "
-                     << parsed.error->message << "\n";
+        *options.out << file.string() << ":" << parsed.error->line << ": " << parsed.error->message
+                     << "\n";
         totals.malformed = true;
         return;
     }
@@ -498,7 +521,8 @@ void runScenarioFile(const std::filesystem::path& file, const RunOptions& option
 int runScenarioFiles(const std::vector<std::filesystem::path>& files, const RunOptions& options,
                      Driver& driver) {
     RunTotals totals;
-    for (const auto& file : files) runScenarioFile(file, options, driver, totals);
+    for (const auto& file : files)
+        runScenarioFile(file, options, driver, totals);
     *options.out << totals.passed << " passed, " << totals.failed << " failed\n";
     if (totals.malformed) return 2;
     return totals.failed ? 1 : 0;

@@ -24,7 +24,7 @@ class RecordingPlatform;
 struct Command {
     int line = 0;
     std::string verb;
-    std::vector<std::string> words;  // the arguments before VALUE
+    std::vector<std::string> words;    // the arguments before VALUE
     std::optional<std::string> value;  // the rest of the line, unquoted
 };
 
@@ -47,7 +47,7 @@ ParsedScenario parseScenario(const std::string& source);
 // controls; the app's script mode sends real input events to real widgets.
 // The runner has already checked that the control can be acted on.
 class Driver {
-public:
+  public:
     virtual ~Driver() = default;
     // A fresh game has been made, before it starts.
     virtual void attach(game::Game&, RecordingPlatform&) {}

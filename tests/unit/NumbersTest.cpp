@@ -20,19 +20,44 @@ struct IntegerCase {
 };
 
 const IntegerCase kIntegerCases[] = {
-    {"0.5", 0},         {"1.5", 2},         {"2.5", 2},        {"3.5", 4},
-    {"-0.5", 0},        {"-1.5", -2},       {"-2.5", -2},      {"2.4999", 2},
-    {"2.5001", 3},      {"32767", 32767},   {"-32768", -32768}, {"32768", std::nullopt},
-    {"-32769", std::nullopt},               {"32767.4", 32767}, {"32767.5", std::nullopt},
-    {"-32768.5", -32768},                   {"-32768.6", std::nullopt},
-    {"  42  ", 42},     {"\t7", 7},         {"+5", 5},         {"1e3", 1000},
-    {"1.5E1", 15},      {"25e-1", 2},       {"-3e+2", -300},   {".5", 0},
-    {"5.", 5},          {"", std::nullopt}, {"   ", std::nullopt},
-    {"abc", std::nullopt},                  {"12abc", std::nullopt},
-    {"1,5", std::nullopt},                  {"1e", std::nullopt},
-    {"e5", std::nullopt},                   {"inf", std::nullopt},
-    {"nan", std::nullopt},                  {"0x10", std::nullopt},
-    {"1 2", std::nullopt},                  {"--1", std::nullopt},
+    {"0.5", 0},
+    {"1.5", 2},
+    {"2.5", 2},
+    {"3.5", 4},
+    {"-0.5", 0},
+    {"-1.5", -2},
+    {"-2.5", -2},
+    {"2.4999", 2},
+    {"2.5001", 3},
+    {"32767", 32767},
+    {"-32768", -32768},
+    {"32768", std::nullopt},
+    {"-32769", std::nullopt},
+    {"32767.4", 32767},
+    {"32767.5", std::nullopt},
+    {"-32768.5", -32768},
+    {"-32768.6", std::nullopt},
+    {"  42  ", 42},
+    {"\t7", 7},
+    {"+5", 5},
+    {"1e3", 1000},
+    {"1.5E1", 15},
+    {"25e-1", 2},
+    {"-3e+2", -300},
+    {".5", 0},
+    {"5.", 5},
+    {"", std::nullopt},
+    {"   ", std::nullopt},
+    {"abc", std::nullopt},
+    {"12abc", std::nullopt},
+    {"1,5", std::nullopt},
+    {"1e", std::nullopt},
+    {"e5", std::nullopt},
+    {"inf", std::nullopt},
+    {"nan", std::nullopt},
+    {"0x10", std::nullopt},
+    {"1 2", std::nullopt},
+    {"--1", std::nullopt},
     {"1e400", std::nullopt},
 };
 
@@ -57,9 +82,17 @@ struct TextCase {
 };
 
 const TextCase kTextCases[] = {
-    {0, "0"},           {-0.0, "0"},       {1.5, "1.5"},      {-3, "-3"},
-    {100000, "100000"}, {32767, "32767"},  {0.1, "0.1"},      {466.2, "466.2"},
-    {20.0 / 15.0, "1.3333333333333333"},   {1e21, "1e+21"},   {123456789012, "123456789012"},
+    {0, "0"},
+    {-0.0, "0"},
+    {1.5, "1.5"},
+    {-3, "-3"},
+    {100000, "100000"},
+    {32767, "32767"},
+    {0.1, "0.1"},
+    {466.2, "466.2"},
+    {20.0 / 15.0, "1.3333333333333333"},
+    {1e21, "1e+21"},
+    {123456789012, "123456789012"},
 };
 
 void checkTexts() {
@@ -71,9 +104,13 @@ void checkTexts() {
     }
 }
 
-TEST(Numbers, IntegersRoundHalfToEvenWithinSixteenBits) { checkIntegers(); }
+TEST(Numbers, IntegersRoundHalfToEvenWithinSixteenBits) {
+    checkIntegers();
+}
 
-TEST(Numbers, TextIsShortestDecimalWithPoint) { checkTexts(); }
+TEST(Numbers, TextIsShortestDecimalWithPoint) {
+    checkTexts();
+}
 
 TEST(Numbers, NumberOfTextKeepsFractions) {
     EXPECT_EQ(game::number(" -1.25 "), -1.25);
@@ -113,20 +150,29 @@ struct ArithmeticCase {
 
 TEST(Numbers, SixteenBitArithmeticFailsInsteadOfWrapping) {
     const ArithmeticCase cases[] = {
-        {32766, 1, '+', 32767},      {32767, 1, '+', std::nullopt},
-        {-32768, -1, '+', std::nullopt}, {-32767, 1, '-', -32768},
-        {-32768, 1, '-', std::nullopt}, {0, -32768, '-', std::nullopt},
-        {181, 181, '*', 32761},      {182, 181, '*', std::nullopt},
-        {-256, 128, '*', -32768},    {-256, 129, '*', std::nullopt},
-        {4, 20, '*', 80},            {80, 5, '-', 75},
+        {32766, 1, '+', 32767},
+        {32767, 1, '+', std::nullopt},
+        {-32768, -1, '+', std::nullopt},
+        {-32767, 1, '-', -32768},
+        {-32768, 1, '-', std::nullopt},
+        {0, -32768, '-', std::nullopt},
+        {181, 181, '*', 32761},
+        {182, 181, '*', std::nullopt},
+        {-256, 128, '*', -32768},
+        {-256, 129, '*', std::nullopt},
+        {4, 20, '*', 80},
+        {80, 5, '-', 75},
     };
     for (const ArithmeticCase& c : cases) {
         SCOPED_TRACE(std::to_string(c.a) + c.op + std::to_string(c.b));
         auto compute = [&] {
             switch (c.op) {
-                case '+': return game::add16(c.a, c.b);
-                case '-': return game::sub16(c.a, c.b);
-                default: return game::mul16(c.a, c.b);
+                case '+':
+                    return game::add16(c.a, c.b);
+                case '-':
+                    return game::sub16(c.a, c.b);
+                default:
+                    return game::mul16(c.a, c.b);
             }
         };
         if (c.result) {

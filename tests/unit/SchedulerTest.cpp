@@ -14,8 +14,9 @@ using forms::Timer;
 
 // A form with the timers a test asks for, each logging "name@time".
 class TimerForm : public forms::Form {
-public:
-    TimerForm(Scheduler& clock, std::vector<std::string>& log) : Form("test"), clock_(clock), log_(log) {}
+  public:
+    TimerForm(Scheduler& clock, std::vector<std::string>& log)
+        : Form("test"), clock_(clock), log_(log) {}
 
     Timer& timer(const std::string& name, int interval, bool enabled) {
         Timer& t = addTimer(name, interval, enabled);
@@ -23,7 +24,7 @@ public:
         return t;
     }
 
-private:
+  private:
     Scheduler& clock_;
     std::vector<std::string>& log_;
 };
@@ -81,9 +82,9 @@ TEST_F(SchedulerTest, AHandlerWaitingInABoxLetsOtherTimersRunButNotItself) {
     };
     form.load(clock);
     clock.advance(4100);
-    EXPECT_EQ(log, (Log{"T@300", "T@600", "T@900", "W@1000", "T@1200", "T@1500", "T@1800",
-                        "T@2100", "T@2400", "T@2700", "T@3000", "T@3300", "W done@3500",
-                        "T@3600", "T@3900", "W@4000", "W done@4000"}));
+    EXPECT_EQ(log, (Log{"T@300", "T@600", "T@900", "W@1000", "T@1200", "T@1500", "T@1800", "T@2100",
+                        "T@2400", "T@2700", "T@3000", "T@3300", "W done@3500", "T@3600", "T@3900",
+                        "W@4000", "W done@4000"}));
 }
 
 TEST_F(SchedulerTest, AHandlerMayDisableOrRestartTimers) {

@@ -1,0 +1,35 @@
+// A game on the virtual clock with the recording platform, started the way
+// the players start one: through the main menu and the new-game dialog.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+#include "app/AppForms.h"
+#include "app/Game.h"
+#include "economy/PlayerPanel.h"
+#include "forms/Scheduler.h"
+#include "model/NewGame.h"
+#include "script/RecordingPlatform.h"
+
+class GameFixture : public ::testing::Test {
+  protected:
+    forms::Scheduler clock;
+    script::RecordingPlatform platform{clock, std::filesystem::path(ZARVOKAN_TEST_PROGRAM_DIR), ""};
+    game::Game game{platform, clock};
+
+    // Both countries named, races chosen by list position, "Začít hru".
+    void newGame(int race1, int race2) {
+        game.start();
+        clock.advance(3000);
+        game.mainMenu().Command1.click();
+        game::NewGameForm& dialog = game.newGame();
+        dialog.txtName1.type("Čechy");
+        dialog.txtName2.type("Morava");
+        dialog.List1.choose(race1);
+        dialog.List2.choose(race2);
+        dialog.Command1.click();
+    }
+};
