@@ -14,8 +14,7 @@
 #include "model/NewGame.h"
 #include "script/RecordingPlatform.h"
 
-class GameFixture : public ::testing::Test {
-  protected:
+struct TestGame {
     forms::Scheduler clock;
     script::RecordingPlatform platform{clock, std::filesystem::path(ZARVOKAN_TEST_PROGRAM_DIR), ""};
     game::Game game{platform, clock};
@@ -32,4 +31,13 @@ class GameFixture : public ::testing::Test {
         dialog.List2.choose(race2);
         dialog.Command1.click();
     }
+};
+
+class GameFixture : public ::testing::Test {
+  protected:
+    TestGame test;
+    forms::Scheduler& clock = test.clock;
+    script::RecordingPlatform& platform = test.platform;
+    game::Game& game = test.game;
+    void newGame(int race1, int race2) { test.newGame(race1, race2); }
 };

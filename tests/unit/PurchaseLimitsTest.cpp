@@ -11,7 +11,7 @@
 namespace {
 
 class PurchaseLimitsTest : public GameFixture {
-protected:
+  protected:
     void SetUp() override {
         newGame(0, 0);
         me().Money = 30000;
