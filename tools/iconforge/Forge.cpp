@@ -186,6 +186,7 @@ QByteArray render(const QString& sourceDir, const Product& product, QStringList&
         }
         if (!error.isEmpty()) errors << error;
     }
+    warnings.removeDuplicates();  // the same complaint for every size
     for (const QString& warning : warnings)
         errors << file + ": " + warning;
     if (!warnings.isEmpty()) return {};
