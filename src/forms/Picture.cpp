@@ -1,7 +1,9 @@
 #include "forms/Picture.h"
 
 #include <fstream>
+#include <ios>
 #include <iterator>
+#include <system_error>
 
 namespace forms {
 
@@ -46,8 +48,10 @@ std::optional<IconImage> decodeDib(const std::vector<std::uint8_t>& d, std::size
     const auto w = static_cast<std::size_t>(width);
     const auto h = static_cast<std::size_t>(doubledHeight / 2);
     if (h == 0) return std::nullopt;
+    // Palettised images without a count use the full table of their depth. From
+    // 24 bits up a count names an optional table (a palette hint for 256-colour
+    // screens) that sits between the header and the bits and is not used here.
     if (bits <= 8 && paletteSize == 0) paletteSize = 1u << bits;
-    if (bits > 8) paletteSize = 0;
     if (paletteSize > 256) return std::nullopt;
 
     const std::size_t paletteAt = at + headerSize;
@@ -90,7 +94,11 @@ std::optional<IconImage> decodeDib(const std::vector<std::uint8_t>& d, std::size
             image.argb[y * w + x] = px;
         }
     }
-    if (hasMask && !(bits == 32 && anyAlpha)) {
+    if (bits == 32 && !anyAlpha && !hasMask) {
+        // Neither alpha nor a mask: nothing is transparent.
+        for (std::uint32_t& px : image.argb)
+            px |= 0xff000000u;
+    } else if (hasMask && !(bits == 32 && anyAlpha)) {
         for (std::size_t y = 0; y < h; ++y) {
             const std::size_t row = maskAt + (h - 1 - y) * maskRow;
             for (std::size_t x = 0; x < w; ++x) {
@@ -135,10 +143,17 @@ std::optional<std::vector<IconImage>> decodeIcon(const std::vector<std::uint8_t>
 }
 
 PicturePtr loadIconFile(const std::filesystem::path& file, std::string relativePath) {
-    std::ifstream in(file, std::ios::binary);
-    if (!in) return nullptr;
-    std::vector<std::uint8_t> data((std::istreambuf_iterator<char>(in)),
-                                   std::istreambuf_iterator<char>());
+    // A folder opens like a file but fails (and throws) on the first read.
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(file, error)) return nullptr;
+    std::vector<std::uint8_t> data;
+    try {
+        std::ifstream in(file, std::ios::binary);
+        if (!in) return nullptr;
+        data.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    } catch (const std::ios_base::failure&) {
+        return nullptr;
+    }
     auto images = decodeIcon(data);
     if (!images) return nullptr;
     auto picture = std::make_shared<Picture>();
