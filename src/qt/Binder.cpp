@@ -121,13 +121,20 @@ QWidget* Binder::widget(const Control& control) const {
 
 void Binder::bind(forms::Form& form) {
     if (windows_.count(&form)) return;
-    auto window = std::make_unique<FormWindow>(makeView(form));
     // Every widget is found before anything is kept, so a view that lacks
     // one leaves nothing half bound.
+    std::unique_ptr<FormWindow> window;
     std::vector<std::pair<Control*, QWidget*>> found;
-    for (Control* control : form.controls())
-        if (control->kind() != Kind::Timer)
-            found.emplace_back(control, &lookUp(*window->view(), form, *control));
+    try {
+        window = std::make_unique<FormWindow>(makeView(form));
+        for (Control* control : form.controls())
+            if (control->kind() != Kind::Timer)
+                found.emplace_back(control, &lookUp(*window->view(), form, *control));
+    } catch (const std::logic_error& error) {
+        // Said here too, since a handler that opened the window may catch it.
+        qCritical("%s", error.what());
+        throw;
+    }
 
     window->setObjectName(qs("_" + form.name()));
     window->setWindowTitle(qs(form.caption()));
