@@ -105,8 +105,10 @@ void ScriptDriver::type(forms::TextBox& box, const std::string& text) {
     sendKey(w, Qt::Key_A, Qt::ControlModifier, {});
     const QString typed = QString::fromStdString(text);
     if (typed.isEmpty()) sendKey(w, Qt::Key_Delete, Qt::NoModifier, {});
-    for (const QChar c : typed)
-        sendKey(w, Qt::Key_unknown, Qt::NoModifier, QString(c));
+    for (const char32_t c : typed.toUcs4()) {
+        const QString one = QString::fromUcs4(&c, 1);
+        sendKey(w, static_cast<int>(one.toUpper().toUcs4().value(0)), Qt::NoModifier, one);
+    }
 }
 
 void ScriptDriver::select(forms::ListBox& list, int index) {
