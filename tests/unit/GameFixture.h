@@ -19,10 +19,16 @@ struct TestGame {
     script::RecordingPlatform platform{clock, std::filesystem::path(ZARVOKAN_TEST_PROGRAM_DIR), ""};
     game::Game game{platform, clock};
 
-    // Both countries named, races chosen by list position, "Začít hru".
-    void newGame(int race1, int race2) {
+    // The program started and its menu up.
+    void startProgram() {
         game.start();
         clock.advance(3000);
+    }
+
+    // Both countries named, races chosen by list position, "Začít hru";
+    // the program is started first unless it runs already.
+    void newGame(int race1, int race2) {
+        if (!game.existing("frmSplash")) startProgram();
         game.mainMenu().Command1.click();
         game::NewGameForm& dialog = game.newGame();
         dialog.txtName1.type("Čechy");
