@@ -1,8 +1,5 @@
 #include "combat/BattleScreen.h"
 
-#include <algorithm>
-#include <cmath>
-
 #include "app/Game.h"
 #include "model/Modul1.h"
 
@@ -10,16 +7,6 @@ namespace game {
 
 using forms::Image;
 using forms::Label;
-
-namespace {
-
-// A battle value into 16 bits: a value past either end stays at that end.
-int16 saturate16(double value) {
-    const double rounded = roundHalfEven(value);
-    return static_cast<int16>(std::clamp(rounded, -32768.0, 32767.0));
-}
-
-}  // namespace
 
 bool Attack(Game& game, int player) {
     if (game.player(player).TotalStrength() == "0") {

@@ -23,9 +23,6 @@ BuildingScreen& PlayerState::buildings() const {
 std::string PlayerState::YearsElapsed() const {
     return panel().lbllet.text();
 }
-void PlayerState::setYearsElapsed(std::string years) {
-    panel().lbllet.setText(std::move(years));
-}
 std::string PlayerState::PeaceUntil() const {
     return panel().lblMirDoKola.text();
 }
@@ -68,9 +65,6 @@ bool PlayerState::UnitBuyEnabled(int slot) const {
 }
 std::string PlayerState::TotalStrength() const {
     return units().lblVS.text();
-}
-std::string PlayerState::TotalUnits() const {
-    return units().lblcj.text();
 }
 
 std::string PlayerState::BuildingName(int slot) const {

@@ -28,7 +28,6 @@ class PlayerState {
     PlayerState(Game& game, int player) : game_(&game), player_(player) {}
 
     int player() const { return player_; }  // 1 or 2
-    std::string key() const { return "p" + std::to_string(player_); }
     int other() const { return 3 - player_; }
 
     // Plain fields.
@@ -50,12 +49,11 @@ class PlayerState {
 
     // Held by the panel.
     std::string YearsElapsed() const;  // text of lbllet
-    void setYearsElapsed(std::string years);
-    std::string PeaceUntil() const;  // text of lblMirDoKola
-    bool AtPeace() const;            // lblMirDoKola visible
-    bool AttackEnabled() const;      // Command3 enabled
-    bool SpyEnabled() const;         // cmdspionaz enabled
-    bool NewMessage() const;         // lblNew visible
+    std::string PeaceUntil() const;    // text of lblMirDoKola
+    bool AtPeace() const;              // lblMirDoKola visible
+    bool AttackEnabled() const;        // Command3 enabled
+    bool SpyEnabled() const;           // cmdspionaz enabled
+    bool NewMessage() const;           // lblNew visible
     void setNewMessage(bool on);
 
     // Held by the unit screen, slots 1..5.
@@ -66,9 +64,8 @@ class PlayerState {
     void setUnitsOwned(int slot, std::string count);
     forms::PicturePtr UnitIcon(int slot) const;
     bool UnitBuyEnabled(int slot) const;
-    // The derived totals as the unit screen last displayed them.
+    // The total strength as the unit screen last displayed it.
     std::string TotalStrength() const;  // lblVS
-    std::string TotalUnits() const;     // lblcj
 
     // Held by the building screen, slots 1..5 (BuildingBuyEnabled 1..4).
     std::string BuildingName(int slot) const;

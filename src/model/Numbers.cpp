@@ -119,6 +119,11 @@ int16 integer(double value) {
     overflow(text(value));
 }
 
+int16 saturate16(double value) {
+    if (std::isnan(value)) return 0;
+    return static_cast<int16>(std::clamp(roundHalfEven(value), -32768.0, 32767.0));
+}
+
 int16 integer(std::string_view s) {
     return integer(number(s));
 }

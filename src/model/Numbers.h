@@ -49,6 +49,10 @@ std::optional<int16> tryInteger(std::string_view text);
 int16 integer(double value);
 int16 integer(std::string_view text);
 
+// Rounded like the integer, a value past either end of 16 bits stays at
+// that end.
+int16 saturate16(double value);
+
 // The text of a number.
 std::string text(double value);
 std::string text(long long value);
